@@ -1,0 +1,57 @@
+#pragma once
+// Reading a whole file, and replacing one so that readers see the old
+// contents or the new, never half.
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file's bytes in memory that is not cleared before the file fills it.
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    std::string_view View() const { return {data.get(), size}; }
+};
+
+// The whole contents of a file. Raises FileError naming the file and the
+// cause when it cannot be read.
+FileBytes ReadFileBytes(const std::string& path);
+
+// Writes to a temporary file in the target's folder; Commit flushes it to
+// disk and renames it over the target. Until Commit succeeds the target is
+// untouched, and a writer destroyed without Commit removes its temporary
+// file. A symbolic link as target is followed: the file it names is replaced.
+// Every failure raises FileError naming the target and the cause.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void Write(const void* data, std::size_t size);
+    void Commit();
+
+private:
+    void Flush();
+    void Discard() noexcept;
+    [[noreturn]] void Fail(const std::string& what, int error);
+
+    std::string target_;
+    std::string temporary_;
+    std::intptr_t handle_ = -1;
+    std::vector<char> buffer_;
+    bool committed_ = false;
+};
+
+}  // namespace platform

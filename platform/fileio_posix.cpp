@@ -1,0 +1,143 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "fileio.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kBufferSize = 256 * 1024;
+
+std::string ResolvedTarget(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = realpath(path.c_str(), nullptr)) {
+            std::string resolved = real;
+            std::free(real);
+            return resolved;
+        }
+    }
+    return path;
+}
+
+mode_t NewFileMode() {
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+[[noreturn]] void FailToRead(const std::string& path, int error) {
+    throw FileError("Unable to read \"" + path + "\": " + std::strerror(error));
+}
+
+}  // namespace
+
+FileBytes ReadFileBytes(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) FailToRead(path, errno);
+    struct stat info {};
+    std::size_t capacity = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+    FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    for (;;) {
+        if (bytes.size == capacity) {  // a file that grew, or one without a size
+            capacity = std::max<std::size_t>(64 * 1024, capacity * 2);
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::copy_n(bytes.data.get(), bytes.size, larger.get());
+            bytes.data = std::move(larger);
+        }
+        const ssize_t got = read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            close(fd);
+            FailToRead(path, error);
+        }
+        if (got == 0) break;
+        bytes.size += static_cast<std::size_t>(got);
+    }
+    close(fd);
+    return bytes;
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ResolvedTarget(path)) {
+    const std::size_t slash = target_.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : target_.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    temporary_ = (slash == std::string::npos ? std::string() : folder) + "." + name + ".XXXXXX";
+    int fd = mkstemp(temporary_.data());
+    if (fd < 0) {
+        const int error = errno;
+        temporary_.clear();
+        Fail("cannot create a file in its folder", error);
+    }
+    handle_ = fd;
+    struct stat old {};
+    fchmod(fd, stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode());
+    buffer_.reserve(kBufferSize);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (!committed_) Discard();
+}
+
+void AtomicFileWriter::Write(const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
+    if (buffer_.size() + size > kBufferSize) Flush();
+    if (size >= kBufferSize) {
+        buffer_.assign(bytes, bytes + size);
+        Flush();
+        return;
+    }
+    buffer_.insert(buffer_.end(), bytes, bytes + size);
+}
+
+void AtomicFileWriter::Flush() {
+    std::size_t done = 0;
+    while (done < buffer_.size()) {
+        ssize_t written = ::write(Descriptor(handle_), buffer_.data() + done, buffer_.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) Fail("cannot write", written < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(written);
+    }
+    buffer_.clear();
+}
+
+void AtomicFileWriter::Commit() {
+    Flush();
+    if (fsync(Descriptor(handle_)) != 0) Fail("cannot flush to disk", errno);
+    const int fd = Descriptor(handle_);
+    handle_ = -1;
+    if (close(fd) != 0) Fail("cannot write", errno);
+    if (rename(temporary_.c_str(), target_.c_str()) != 0) Fail("cannot replace the file", errno);
+    committed_ = true;
+    // Make the rename itself durable; a failure here leaves a valid file.
+    const std::size_t slash = target_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target_.substr(0, slash + 1);
+    if (int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+}
+
+void AtomicFileWriter::Discard() noexcept {
+    if (handle_ >= 0) close(Descriptor(handle_));
+    handle_ = -1;
+    if (!temporary_.empty()) unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+void AtomicFileWriter::Fail(const std::string& what, int error) {
+    Discard();
+    throw FileError("Unable to save \"" + target_ + "\": " + what + " (" + std::strerror(error) + ")");
+}
+
+}  // namespace platform
