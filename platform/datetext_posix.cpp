@@ -1,6 +1,7 @@
 #include <langinfo.h>
 #include <sys/time.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <chrono>
@@ -236,13 +237,8 @@ CivilDateTime LocalNow() {
         localtime_r(&now.tv_sec, &local);
         convertedSecond = now.tv_sec;
     }
-    CivilDateTime v;
-    v.year = local.tm_year + 1900;
-    v.month = local.tm_mon + 1;
-    v.day = local.tm_mday;
-    v.hour = local.tm_hour;
-    v.minute = local.tm_min;
-    v.second = local.tm_sec < 60 ? local.tm_sec : 59;  // a leap second
+    CivilDateTime v = posix::FromTm(local);
+    v.second = std::min(v.second, 59);  // a leap second
     v.millisecond = static_cast<int>(now.tv_nsec / 1000000);
     return v;
 }
