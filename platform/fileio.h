@@ -30,10 +30,14 @@ FileBytes ReadFileBytes(const std::string& path);
 // Writes to a temporary file in the target's folder; Commit flushes it to
 // disk and renames it over the target. Until Commit succeeds the target is
 // untouched, and a writer destroyed without Commit removes its temporary
-// file. A symbolic link as target is followed: the file it names is replaced.
+// file. The new file keeps the permissions (and, where the platform has
+// them, the user's extended attributes) of the one it replaces. A symbolic
+// link as target is followed: the file it names is replaced.
 // Every failure raises FileError naming the target and the cause.
 class AtomicFileWriter {
 public:
+    static constexpr std::size_t kWriteBufferSize = 256 * 1024;
+
     explicit AtomicFileWriter(const std::string& path);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -7,13 +8,13 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "fileio.h"
 
 namespace platform {
 namespace {
 
-constexpr std::size_t kBufferSize = 256 * 1024;
 
 std::string ResolvedTarget(const std::string& path) {
     struct stat info {};
@@ -34,6 +35,24 @@ mode_t NewFileMode() {
 }
 
 int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+// The replacement keeps the user's extended attributes of the file it
+// replaces (the DOS attributes among them).
+void CopyUserAttributes(const std::string& from, int to) {
+    const ssize_t listed = listxattr(from.c_str(), nullptr, 0);
+    if (listed <= 0) return;
+    std::vector<char> names(static_cast<std::size_t>(listed));
+    const ssize_t length = listxattr(from.c_str(), names.data(), names.size());
+    for (ssize_t at = 0; at < length; at += static_cast<ssize_t>(std::strlen(names.data() + at)) + 1) {
+        const char* name = names.data() + at;
+        if (std::strncmp(name, "user.", 5) != 0) continue;
+        const ssize_t size = getxattr(from.c_str(), name, nullptr, 0);
+        if (size < 0) continue;
+        std::vector<char> value(static_cast<std::size_t>(size));
+        if (getxattr(from.c_str(), name, value.data(), value.size()) == size)
+            fsetxattr(to, name, value.data(), value.size(), 0);
+    }
+}
 
 [[noreturn]] void FailToRead(const std::string& path, int error) {
     throw FileError("Unable to read \"" + path + "\": " + std::strerror(error));
@@ -81,23 +100,10 @@ AtomicFileWriter::AtomicFileWriter(const std::string& path) : target_(ResolvedTa
     }
     handle_ = fd;
     struct stat old {};
-    fchmod(fd, stat(target_.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode());
-    buffer_.reserve(kBufferSize);
-}
-
-AtomicFileWriter::~AtomicFileWriter() {
-    if (!committed_) Discard();
-}
-
-void AtomicFileWriter::Write(const void* data, std::size_t size) {
-    const char* bytes = static_cast<const char*>(data);
-    if (buffer_.size() + size > kBufferSize) Flush();
-    if (size >= kBufferSize) {
-        buffer_.assign(bytes, bytes + size);
-        Flush();
-        return;
-    }
-    buffer_.insert(buffer_.end(), bytes, bytes + size);
+    const bool replacing = stat(target_.c_str(), &old) == 0;
+    fchmod(fd, replacing ? (old.st_mode & 07777) : NewFileMode());
+    if (replacing) CopyUserAttributes(target_, fd);
+    buffer_.reserve(kWriteBufferSize);
 }
 
 void AtomicFileWriter::Flush() {

@@ -1,4 +1,5 @@
 #include "folders.h"
+#include "xdgfolders_posix.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -22,7 +23,15 @@ std::string HomeFolder() {
     return {};
 }
 
-// mkdir -p with the mode the base-directory convention asks for.
+std::string WithoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+}  // namespace
+
+namespace posix {
+
 bool MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         std::string prefix = path.substr(0, slash);
@@ -33,25 +42,20 @@ bool MakeFolders(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string WithoutTrailingSlashes(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
+std::string XdgFolder(const char* variable, const char* belowHome) {
+    // Only an absolute path counts; a relative one is to be ignored.
+    if (const char* value = std::getenv(variable); value != nullptr && value[0] == '/')
+        return WithoutTrailingSlashes(value);
+    const std::string home = HomeFolder();
+    if (home.empty()) return {};
+    return WithoutTrailingSlashes(WithoutTrailingSlashes(home) + "/" + belowHome);
 }
 
-}  // namespace
+}  // namespace posix
 
 std::string ApplicationDataFolder() {
-    std::string folder;
-    // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') {
-        folder = data;
-    } else {
-        std::string home = HomeFolder();
-        if (home.empty()) throw std::runtime_error(kNoFolderMessage);
-        folder = WithoutTrailingSlashes(home) + "/.local/share";
-    }
-    folder = WithoutTrailingSlashes(folder);
-    if (!MakeFolders(folder)) throw std::runtime_error(kNoFolderMessage);
+    const std::string folder = posix::XdgFolder("XDG_DATA_HOME", ".local/share");
+    if (folder.empty() || !posix::MakeFolders(folder)) throw std::runtime_error(kNoFolderMessage);
     return folder;
 }
 
