@@ -140,13 +140,4 @@ TEST(UserLocaleShape, GermanShortDateWithTime) {
     EXPECT_EQ(text, "05.01.2024 14:07:09");
 }
 
-TEST(CivilDateTimeValidity, RejectsImpossibleDates) {
-    EXPECT_TRUE(platform::IsValidCivilDateTime({2024, 2, 29, 23, 59, 59, 999}));
-    EXPECT_FALSE(platform::IsValidCivilDateTime({2023, 2, 29, 0, 0, 0, 0}));
-    EXPECT_FALSE(platform::IsValidCivilDateTime({0, 1, 1, 0, 0, 0, 0}));
-    EXPECT_FALSE(platform::IsValidCivilDateTime({10000, 1, 1, 0, 0, 0, 0}));
-    EXPECT_FALSE(platform::IsValidCivilDateTime({2024, 1, 1, 24, 0, 0, 0}));
-    EXPECT_FALSE(platform::IsValidCivilDateTime({2024, 1, 1, 0, 0, 0, 1000}));
-}
-
 }  // namespace

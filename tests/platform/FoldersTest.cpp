@@ -1,68 +1,25 @@
-// The user's application-data folder and the program's own folder.
+// The program's own folder.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
-#include <stdexcept>
 #include <string>
 
-#include "TempFolder.h"
+#include "Utf8Path.h"
 #include "folders.h"
 
 namespace {
 
-using fq::test::TempFolder;
-
-// Sets or unsets an environment variable for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-TEST(ApplicationDataFolder, IsAnAbsoluteXdgDataHomeWithoutTrailingSeparatorAndIsCreated) {
-    TempFolder folder;
-    const std::string wanted = folder / "data/fennquill";
-    ScopedVariable data("XDG_DATA_HOME", (wanted + "//").c_str());
-    EXPECT_EQ(platform::ApplicationDataFolder(), wanted);
-    EXPECT_TRUE(std::filesystem::is_directory(wanted));
-}
-
-TEST(ApplicationDataFolder, FallsBackToTheHomeFolderWhenXdgDataHomeIsUnsetOrRelative) {
-    TempFolder folder;
-    ScopedVariable home("HOME", folder.Path().c_str());
-    for (const char* data : {static_cast<const char*>(nullptr), "", "relative/data"}) {
-        ScopedVariable variable("XDG_DATA_HOME", data);
-        EXPECT_EQ(platform::ApplicationDataFolder(), folder / ".local/share");
-    }
-}
-
-TEST(ApplicationDataFolder, AFolderThatCannotBeMadeIsTheShellError) {
-    TempFolder folder;
-    const std::string file = folder.WriteFile("not-a-folder", "");
-    ScopedVariable data("XDG_DATA_HOME", (file + "/data").c_str());
-    try {
-        platform::ApplicationDataFolder();
-        FAIL() << "no error";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "SHGetPathFromIDList failed : invalid pidl");
-    }
-}
+using fq::test::PathFromUtf8;
+using fq::test::Utf8FromPath;
 
 TEST(ProgramDirectory, IsTheTestProgramsFolderWithATrailingSeparator) {
     const std::string directory = platform::ProgramDirectory();
     ASSERT_FALSE(directory.empty());
-    EXPECT_EQ(directory.back(), '/');
-    EXPECT_EQ(directory + std::filesystem::path(platform::ProgramPath()).filename().string(), platform::ProgramPath());
-    EXPECT_EQ(std::filesystem::path(platform::ProgramPath()).filename(), "platform_tests");
+    EXPECT_EQ(directory.back(), platform::kPathSeparator);
+    const std::filesystem::path program = PathFromUtf8(platform::ProgramPath());
+    EXPECT_EQ(directory + Utf8FromPath(program.filename()), platform::ProgramPath());
+    EXPECT_EQ(program.stem(), "platform_tests");
+    EXPECT_TRUE(std::filesystem::is_regular_file(program));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // object.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace fq::test {
 
@@ -14,12 +15,15 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // The path of name inside the folder, as text.
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // The path of name inside the folder as UTF-8 text, with the system's
+    // own separators.
+    std::string operator/(const std::string& name) const;
 
     std::string MakeFolder(const std::string& name) const;
     std::string WriteFile(const std::string& name, const std::string& contents) const;
     std::string ReadFile(const std::string& name) const;
+    // The names of the entries directly in the folder, sorted, as UTF-8.
+    std::vector<std::string> EntryNames() const;
 
 private:
     std::filesystem::path path_;
@@ -27,5 +31,9 @@ private:
 
 // Reads a whole file as bytes.
 std::string ReadBytes(const std::string& path);
+
+// Removes a folder with everything in it, read-only entries included;
+// quietly leaves what cannot go.
+void RemoveTree(const std::filesystem::path& path);
 
 }  // namespace fq::test

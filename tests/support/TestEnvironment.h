@@ -1,12 +1,13 @@
 #pragma once
-// Every test program runs in its own temporary HOME and XDG folders (made
-// before the first test, removed after the last), in the C.UTF-8 locale,
-// never in the user's real ones.
+// Every test program runs in its own temporary folders (made before the
+// first test, removed after the last), never in the user's real ones: on
+// POSIX its own HOME and XDG folders in the C.UTF-8 locale, on Windows its
+// own HKEY_CURRENT_USER key inside the wine prefix of the tests.
 #include <filesystem>
 
 namespace fq::test {
 
-// The temporary root of this test program; HOME and the XDG folders lie in it.
+// The temporary root of this test program; on POSIX HOME and the XDG folders lie in it.
 const std::filesystem::path& TestRoot();
 
 }  // namespace fq::test
