@@ -1,29 +1,21 @@
 #include "FolderMarker.h"
 
+#include "ShellLibraryMarker.h"
 #include "folders.h"
 #include "uProject.h"
 
 namespace fq {
 namespace {
 
-// Marks nothing: the folder markers are written by the shell library, which
-// is installed by whoever links it in.
-class SilentFolderMarker : public FolderMarker {
-public:
-    void SetFolderIcon(const std::string&, const std::string&, const std::string&, int, int) override {}
-    void ClearFolder(const std::string&) override {}
-    bool RefreshScreenIcons() override { return false; }
-};
-
 std::shared_ptr<FolderMarker>& InstalledMarker() {
-    static std::shared_ptr<FolderMarker> marker = std::make_shared<SilentFolderMarker>();
+    static std::shared_ptr<FolderMarker> marker = std::make_shared<ShellLibraryMarker>();
     return marker;
 }
 
 }  // namespace
 
 void SetFolderMarker(std::shared_ptr<FolderMarker> marker) {
-    InstalledMarker() = marker ? std::move(marker) : std::make_shared<SilentFolderMarker>();
+    InstalledMarker() = marker ? std::move(marker) : std::make_shared<ShellLibraryMarker>();
 }
 
 FolderMarker& CurrentFolderMarker() { return *InstalledMarker(); }
