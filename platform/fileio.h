@@ -21,6 +21,14 @@ struct FileBytes {
     std::unique_ptr<char[]> data;
     std::size_t size = 0;
     std::string_view View() const { return {data.get(), size}; }
+
+    // Room for at least one more byte after size: the expected size and one
+    // byte at first, then twice as much each time it is full (a file that
+    // grows while it is read, or one without a size). Returns how much room.
+    std::size_t MakeRoom(std::size_t expected);
+
+private:
+    std::size_t capacity_ = 0;
 };
 
 // The whole contents of a file. Raises FileError naming the file and the

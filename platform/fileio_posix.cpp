@@ -64,16 +64,11 @@ FileBytes ReadFileBytes(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) FailToRead(path, errno);
     struct stat info {};
-    std::size_t capacity = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    const std::size_t expected = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+    FileBytes bytes;
     for (;;) {
-        if (bytes.size == capacity) {  // a file that grew, or one without a size
-            capacity = std::max<std::size_t>(64 * 1024, capacity * 2);
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::copy_n(bytes.data.get(), bytes.size, larger.get());
-            bytes.data = std::move(larger);
-        }
-        const ssize_t got = read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
+        const std::size_t room = bytes.MakeRoom(expected);
+        const ssize_t got = read(fd, bytes.data.get() + bytes.size, room);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             const int error = errno;

@@ -64,16 +64,11 @@ FileBytes ReadFileBytes(const std::string& path) {
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) FailToRead(path, GetLastError());
     LARGE_INTEGER size{};
-    std::size_t capacity = GetFileSizeEx(file, &size) ? static_cast<std::size_t>(size.QuadPart) : 0;
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    const std::size_t expected = GetFileSizeEx(file, &size) ? static_cast<std::size_t>(size.QuadPart) : 0;
+    FileBytes bytes;
     for (;;) {
-        if (bytes.size == capacity) {  // a file that grew, or one without a size
-            capacity = std::max<std::size_t>(64 * 1024, capacity * 2);
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-            std::copy_n(bytes.data.get(), bytes.size, larger.get());
-            bytes.data = std::move(larger);
-        }
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(capacity - bytes.size, 1u << 30));
+        const std::size_t room = bytes.MakeRoom(expected);
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(room, 1u << 30));
         DWORD got = 0;
         if (!ReadFile(file, bytes.data.get() + bytes.size, wanted, &got, nullptr)) {
             const DWORD error = GetLastError();
