@@ -53,10 +53,14 @@ public:
         const pugi::xml_parse_result parsed =
             document.load_buffer_inplace(contents.data.get(), contents.size, kParseOptions);
         if (!parsed) Fail(parsed.offset, parsed.description());
-        for (pugi::xml_node node : document.document_element().children()) {
+        pugi::xml_node root = document.document_element();
+        for (pugi::xml_node node = root.first_child(); node;) {
             TSFProject& project = projects.Add();
             project.Initialize();
             ReadProject(node, project);
+            const pugi::xml_node next = node.next_sibling();
+            ReleaseWhenShallow(root, node);
+            node = next;
         }
     }
 
@@ -136,6 +140,30 @@ private:
                 for (pugi::xml_node file : child.children("File")) folder.Files.emplace_back(file.attribute("FileName").value());
             }
         }
+    }
+
+    // A project's part of the document is not needed once it has been read:
+    // giving its memory back lets the plan's texts reuse it, so that the
+    // file, its whole document and the plan are never all held at once.
+    // pugixml frees a subtree recursively, so a deeply nested one (only a
+    // hand-made file has them) stays until the document goes.
+    static void ReleaseWhenShallow(pugi::xml_node root, const pugi::xml_node& node) {
+        constexpr int kShallow = 64;
+        int depth = 0;
+        for (pugi::xml_node walk = node; walk && depth <= kShallow;) {
+            if (walk.first_child()) {
+                walk = walk.first_child();
+                ++depth;
+                continue;
+            }
+            while (walk != node && !walk.next_sibling()) {
+                walk = walk.parent();
+                --depth;
+            }
+            if (walk == node) break;
+            walk = walk.next_sibling();
+        }
+        if (depth <= kShallow) root.remove_child(node);
     }
 
     pugi::xml_node SecondChild(const pugi::xml_node& task) const {
