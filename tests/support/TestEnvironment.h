@@ -10,4 +10,14 @@ namespace fq::test {
 // The temporary root of this test program; on POSIX HOME and the XDG folders lie in it.
 const std::filesystem::path& TestRoot();
 
+// For a test program's main: makes and enters the temporary root, and
+// leaves and removes it when it goes.
+class TestEnvironmentScope {
+public:
+    TestEnvironmentScope();
+    ~TestEnvironmentScope();
+    TestEnvironmentScope(const TestEnvironmentScope&) = delete;
+    TestEnvironmentScope& operator=(const TestEnvironmentScope&) = delete;
+};
+
 }  // namespace fq::test
