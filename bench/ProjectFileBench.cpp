@@ -16,58 +16,21 @@
 #include <memory>
 #include <string>
 
+#include "PlanGenerator.h"
 #include "uProject.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTasksPerProject = 100;
-
-const fs::path& WorkFolder() {
-    static const fs::path folder = [] {
-        std::string pattern = (fs::temp_directory_path() / "fennquill-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        return fs::path(pattern);
-    }();
-    return folder;
-}
-
-// A plan of the given number of tasks: projects of 100 tasks, each task under
-// the one before it or under the project, with a folder, two files and a
-// description.
-void FillPlan(fq::TSFProjectManager& manager, int taskCount) {
-    for (int made = 0; made < taskCount;) {
-        const std::string projectId = manager.AddProject("Project " + std::to_string(made / kTasksPerProject));
-        fq::TSFProject& project = manager.Projects.Items(manager.Projects.Count() - 1);
-        std::string parent;
-        for (int i = 0; i < kTasksPerProject && made < taskCount; ++i, ++made) {
-            parent = project.AddTask("Task " + std::to_string(made), i % 4 == 0 ? std::string() : parent);
-            fq::TSFTask& task = project.Tasks.Items(project.Tasks.Count() - 1);
-            task.Description = "Check the drawings against the survey,\r\nthen send them on.";
-            // dates spread over the years, as a real plan has them
-            task.StartDate = 40000.0 + (made * 7919 % 9000) + (made % 86400) / 86400.0;
-            task.EndDate = task.StartDate + 1.0 + made % 30;
-            fq::TSFFolder& folder = task.Folders.Add();
-            folder.Initialize();
-            folder.Path = "/home/ann/work/project " + std::to_string(made / kTasksPerProject) + "/task " + std::to_string(made);
-            folder.Name = "task " + std::to_string(made);
-            folder.TaskID = task.ID;
-            task.Files = {folder.Path + "/notes.txt", folder.Path + "/plan.ods"};
-        }
-    }
-}
-
 // The saved plan of each size, made once.
 const std::string& PlanFile(int taskCount) {
     static std::map<int, std::string> files;
     auto found = files.find(taskCount);
     if (found != files.end()) return found->second;
-    fq::TSFProjectManager manager;
-    FillPlan(manager, taskCount);
-    manager.FileName = (WorkFolder() / ("plan-" + std::to_string(taskCount) + ".xml")).string();
-    manager.Save();
-    return files[taskCount] = manager.FileName;
+    const std::string file = (fq::bench::WorkFolder() / ("plan-" + std::to_string(taskCount) + ".xml")).string();
+    fq::bench::WritePlan(file, taskCount);
+    return files[taskCount] = file;
 }
 
 double FileMegabytes(int taskCount) { return static_cast<double>(fs::file_size(PlanFile(taskCount))) / (1 << 20); }
@@ -113,7 +76,7 @@ void BM_Save(benchmark::State& state) {
     fq::TSFProjectManager manager;
     manager.FileName = PlanFile(tasks);
     manager.Load();
-    manager.FileName = (WorkFolder() / "saved.xml").string();
+    manager.FileName = (fq::bench::WorkFolder() / "saved.xml").string();
     for (auto _ : state) manager.Save();
 }
 
@@ -121,7 +84,7 @@ void BM_BarePugixmlSave(benchmark::State& state) {
     const int tasks = static_cast<int>(state.range(0));
     pugi::xml_document document;
     document.load_file(PlanFile(tasks).c_str());
-    const std::string target = (WorkFolder() / "bare.xml").string();
+    const std::string target = (fq::bench::WorkFolder() / "bare.xml").string();
     for (auto _ : state) benchmark::DoNotOptimize(document.save_file(target.c_str(), "  ", pugi::format_indent | pugi::format_no_declaration));
 }
 
@@ -154,23 +117,15 @@ void BM_IsProjectId(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(plan.manager.IsProjectId(plan.lastTask));
 }
 
-long StatusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
-    return -1;
-}
-
 // Run in a process of its own (see main): loads the file and prints the
 // peak memory of the process above what it held just before the load, in
 // kilobytes.
 int PrintPeakMemoryOfLoad(const char* file) {
     fq::TSFProjectManager manager;
     manager.FileName = file;
-    const long before = StatusKilobytes("VmRSS:");
+    const long before = fq::bench::StatusKilobytes("VmRSS:");
     manager.Load();
-    std::printf("%ld\n", StatusKilobytes("VmHWM:") - before);
+    std::printf("%ld\n", fq::bench::StatusKilobytes("VmHWM:") - before);
     return 0;
 }
 
@@ -210,6 +165,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::filesystem::remove_all(WorkFolder());
+    std::filesystem::remove_all(fq::bench::WorkFolder());
     return 0;
 }
