@@ -16,4 +16,8 @@ struct TFolderRecord {
 // The file-name part of a path: what follows its last separator.
 std::string FileCaption(const std::string& path);
 
+// The name a chosen folder is shown with: its last path component; a root
+// ("/", or a drive such as "C:\") is shown whole.
+std::string FolderDisplayName(const std::string& path);
+
 }  // namespace fq

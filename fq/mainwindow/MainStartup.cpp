@@ -119,15 +119,7 @@ bool TfrmMain::TakeTaskFromShell(const std::string& taskId) {
 void TfrmMain::EditTaskFromShell(const std::string& taskId) {
     raise();
     activateWindow();
-    TfrmTask dialog(manager_, this);
-    dialog.SetTaskID(taskId);
-    dialog.LoadTask();
-    if (CurrentDialogs().RunModal(dialog) != QDialog::Accepted) return;
-    dialog.StoreTask();
-    CurrentFolderMarker().RefreshScreenIcons();
-    FillTree();
-    SelectInTree(QString::fromStdString(taskId));
-    vtTreeClick();
+    EditTask(taskId);
 }
 
 void TfrmMain::SavePlan() {

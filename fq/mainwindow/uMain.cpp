@@ -4,7 +4,12 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QItemSelectionModel>
+#include <QHBoxLayout>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QSplitter>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -29,6 +34,11 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     BuildViews();
+    BuildCommandPlaces();
+    // The plan's question before deleting a task with children.
+    SetConfirmHandler([this](const std::string& question) {
+        return CurrentDialogs().Confirm(this, QStringLiteral("Confirm"), QString::fromStdString(question));
+    });
     FormCreate(arguments);
 }
 
@@ -36,6 +46,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
 // the members, and no close event may save on the way out.
 TfrmMain::~TfrmMain() {
     destroying_ = true;
+    SetConfirmHandler(nullptr);
     delete Panel2;
     delete TreeModel;
     delete ListModel;
@@ -61,6 +72,7 @@ void TfrmMain::BuildViews() {
     for (int column = 0; column < ProjectTreeModel::ColumnCount; ++column)
         vtTree->header()->resizeSection(column, kColumnWidths[column]);
     connect(vtTree, &QTreeView::clicked, this, &TfrmMain::vtTreeClick);
+    connect(vtTree, &QTreeView::doubleClicked, this, &TfrmMain::vtTreeDblClick);
 
     ListModel = new FolderListModel(this);
     lvFolders = new QListView;
@@ -75,6 +87,8 @@ void TfrmMain::BuildViews() {
     lvFolders->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvFolders->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(lvFolders, &QListView::doubleClicked, this, &TfrmMain::lvFoldersDblClick);
+    lvFolders->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lvFolders, &QListView::customContextMenuRequested, this, &TfrmMain::lvFoldersContextPopup);
 
     glSplitter1 = new QSplitter(Qt::Vertical);
     glSplitter1->setObjectName(QStringLiteral("glSplitter1"));
@@ -86,7 +100,53 @@ void TfrmMain::BuildViews() {
     glSplitter1->setStretchFactor(1, 0);
     glSplitter1->setSizes({height() - kListHeight, kListHeight});
     layout->addWidget(glSplitter1);
-    setCentralWidget(Panel2);
+}
+
+// The commands and every place that offers them: menus, toolbar, side bar,
+// the tree's pop-up menu and its double click.
+void TfrmMain::BuildCommandPlaces() {
+    Actions = CreateMainActions(this);
+    const std::pair<QAction*, void (TfrmMain::*)()> handlers[] = {
+        {Actions.actNewProject, &TfrmMain::actNewProjectExecute},
+        {Actions.actAddTask, &TfrmMain::actAddTaskExecute},
+        {Actions.actAddFolder, &TfrmMain::actAddFolderExecute},
+        {Actions.actAddFile, &TfrmMain::actAddFileExecute},
+        {Actions.actRemove, &TfrmMain::actRemoveExecute},
+        {Actions.actRemoveTask, &TfrmMain::actRemoveTaskExecute},
+        {Actions.actRemoveProject, &TfrmMain::actRemoveProjectExecute},
+        {Actions.actEdit, &TfrmMain::actEditExecute},
+        {Actions.Exit1, &TfrmMain::Exit1Click},
+        {Actions.About1, &TfrmMain::About1Click},
+    };
+    for (const auto& [action, handler] : handlers) connect(action, &QAction::triggered, this, handler);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addActions({Actions.actAddFile, Actions.actAddFolder, Actions.actRemove});
+    file->addSeparator();
+    file->addAction(Actions.Exit1);
+    menuBar()->addMenu(QStringLiteral("Project"))->addActions({Actions.actNewProject, Actions.actRemoveProject});
+    menuBar()->addMenu(QStringLiteral("Task"))->addActions({Actions.actAddTask, Actions.actRemoveTask});
+    menuBar()->addMenu(QStringLiteral("Help"))->addAction(Actions.About1);
+
+    ToolBar1 = CreateToolBar(Actions, this);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    PopupMenu1 = CreateTreePopupMenu(Actions, this);
+    vtTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(vtTree, &QTreeView::customContextMenuRequested, this,
+            [this](const QPoint& point) { PopupMenu1->popup(vtTree->viewport()->mapToGlobal(point)); });
+
+    auto* client = new QWidget(this);
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    ExplorerBar1 = CreateSideBar(Actions, client);
+    row->addWidget(ExplorerBar1);
+    row->addWidget(Panel2, 1);
+    setCentralWidget(client);
+
+    statusBar()->setFixedHeight(19);
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void TfrmMain::FillTree() { TreeModel->FillTree(); }

@@ -8,10 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "MainActions.h"
 #include "uProject.h"
 
 class QListView;
+class QMenu;
 class QSplitter;
+class QToolBar;
 class QTreeView;
 
 namespace fq {
@@ -47,6 +50,10 @@ public:
     // could not be read could not be kept aside either.
     void SavePlan();
 
+    MainActions Actions;
+    QToolBar* ToolBar1;
+    QWidget* ExplorerBar1;
+    QMenu* PopupMenu1;
     QWidget* Panel2;
     QTreeView* vtTree;
     QSplitter* glSplitter1;
@@ -59,12 +66,42 @@ public slots:
     void vtTreeClick();
     // Opens the first selected item of the list.
     void lvFoldersDblClick();
+    // Runs "Edit Task Properties".
+    void vtTreeDblClick();
+    // The desktop's context menu for the first selected item of the list.
+    void lvFoldersContextPopup();
+
+    // The commands. Each contains its own errors: an error ends it silently.
+    void actNewProjectExecute();
+    void actAddTaskExecute();
+    void actAddFolderExecute();
+    void actAddFileExecute();
+    void actRemoveExecute();
+    void actRemoveTaskExecute();
+    void actRemoveProjectExecute();
+    void actEditExecute();
+    void Exit1Click();
+    void About1Click();
+
+    // Attaches one dropped path to the selected task: a directory as a
+    // folder, anything else as a file.
+    void AddDroppedPath(const QString& path);
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
+    void dragEnterEvent(class QDragEnterEvent* event) override;
+    void dropEvent(class QDropEvent* event) override;
 
 private:
     void BuildViews();
+    void BuildCommandPlaces();
+    const struct TreeNodeData* SelectedNode() const;
+    TSFProject* FindProject(const struct TreeNodeData& node);
+    TSFTask* FindTask(const struct TreeNodeData& node);
+    void Message(const char* text);
+    // The task dialog for the task; on OK the task is stored and saved, the
+    // file manager's icons refreshed and the tree and list refilled.
+    void EditTask(const std::string& taskId);
     void FormCreate(const QStringList& arguments);
     void StartUp(const QStringList& arguments);
     void LoadPlan();

@@ -2,6 +2,8 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QListView>
+#include <QMenu>
+#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "DateTime.h"
+#include "DesktopSession.h"
 #include "FolderListModel.h"
 #include "GuiTestMain.h"
 #include "ProjectTreeModel.h"
@@ -315,6 +318,34 @@ private slots:
         QCOMPARE(shown, StatusIconImage(27, 32).convertToFormat(QImage::Format_ARGB32));
         const QImage plain = ShellIcon(QString::fromStdString(*disk / "Notes")).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
         QVERIFY(plain != shown);
+    }
+
+    // The menu is the one of the first selected item, whichever was clicked.
+    void theListsContextMenuIsTheFirstSelectedItems() {
+        struct MenuWatcher : DesktopSession {
+            QString firstEntry;
+            QStringList opened;
+            QAction* ChooseFromMenu(QMenu& menu, const QPoint&) override {
+                firstEntry = menu.actions().value(0) ? menu.actions()[0]->text() : QString();
+                return menu.actions().value(0);
+            }
+            bool OpenUrl(const QUrl& url) override {
+                opened << url.toLocalFile();
+                return true;
+            }
+            bool StartProgram(const LaunchCommand&) override { return true; }
+            bool CallFileManager(const QString&, const QString&) override { return true; }
+        };
+        auto watcher = std::make_shared<MenuWatcher>();
+        SetDesktopSession(watcher);
+        SelectAndClick("T1");
+        QItemSelectionModel* selection = window->lvFolders->selectionModel();
+        selection->select(window->ListModel->index(1), QItemSelectionModel::ClearAndSelect);
+        selection->select(window->ListModel->index(0), QItemSelectionModel::Select);
+        emit window->lvFolders->customContextMenuRequested(window->lvFolders->visualRect(window->ListModel->index(1)).center());
+        SetDesktopSession(nullptr);
+        QCOMPARE(watcher->firstEntry, QStringLiteral("&Open"));
+        QCOMPARE(watcher->opened, QStringList{QString::fromStdString(*disk / "Notes")});
     }
 
 private:
