@@ -6,9 +6,13 @@
 namespace fq {
 
 int RunMainProgram(int argc, char** argv) {
-    FennquillApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    // The one argument, a task's identifier, comes from a marker file that
+    // anybody can write: Qt, which takes its own switches (-style, -reverse,
+    // -stylesheet=...) from the command line, is shown only the program name.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    int programNameOnly = 1;
+    FennquillApplication application(programNameOnly, argv);
 
     TfrmMain window(arguments);
     if (window.EndRequested()) return 0;

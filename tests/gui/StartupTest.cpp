@@ -77,6 +77,18 @@ int SetProgressSevenAndAccept(QDialog& dialog) {
     return QDialog::Accepted;
 }
 
+// The program started again, as the file manager starts it; ended at the
+// latest when the test ends, whatever the test found.
+struct SecondCopy {
+    explicit SecondCopy(const QStringList& arguments) { process.start(QStringLiteral(FQ_PROGRAM), arguments); }
+    ~SecondCopy() {
+        if (process.state() == QProcess::NotRunning) return;
+        process.kill();
+        process.waitForFinished(2000);
+    }
+    QProcess process;
+};
+
 // Throws from its event handler, as a faulty command would.
 class FaultyObject : public QObject {
 public:
@@ -193,12 +205,10 @@ private slots:
         QVERIFY(window.ShowsMainWindow());
         dialogs->onModal = SetProgressSevenAndAccept;
 
-        QProcess secondCopy;
-        secondCopy.start(QStringLiteral(FQ_PROGRAM), {kTask});
-        QVERIFY(secondCopy.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(secondCopy.state() == QProcess::NotRunning, 20000);
-        if (secondCopy.state() != QProcess::NotRunning) secondCopy.kill();
-        QCOMPARE(secondCopy.exitCode(), 0);
+        SecondCopy secondCopy({kTask});
+        QVERIFY(secondCopy.process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(secondCopy.process.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(secondCopy.process.exitCode(), 0);
         QTRY_COMPARE(dialogs->calls, QStringList{"RunModal(Task Properties)"});
 
         QCOMPARE(window.Manager().Projects.Items(0).Tasks.Items(0).Progress, 7);
@@ -207,6 +217,26 @@ private slots:
                  QStringLiteral("70%"));
         window.close();
         QCOMPARE(SavedProgress(), 7);
+    }
+
+    // A task identifier that looks like a switch of Qt's reaches the program
+    // as its argument: the second copy hands it to the open window.
+    void aTaskIdentifierLikeAQtSwitchIsTheProgramsArgument() {
+        TSFProjectManager plan;
+        plan.FileName = ProjectFilePath();
+        TSFProject& project = plan.Projects.Add();
+        project.Initialize();
+        TSFTask& task = project.Tasks.Add();
+        task.Initialize();
+        task.ID = "-reverse";
+        task.ParentID = project.ID;
+        plan.Save();
+        TfrmMain window{QStringList()};
+
+        SecondCopy secondCopy({QStringLiteral("-reverse")});
+        QVERIFY(secondCopy.process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(secondCopy.process.state() == QProcess::NotRunning, 10000);
+        QTRY_COMPARE(dialogs->calls, QStringList{"RunModal(Task Properties)"});
     }
 
     void errorsThatEscapeToTheEventLoopAreLoggedOneLineEach() {
