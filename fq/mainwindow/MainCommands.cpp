@@ -52,6 +52,15 @@ TSFTask* TfrmMain::FindTask(const TreeNodeData& node) {
     return index >= 0 ? &project->Tasks.Items(index) : nullptr;
 }
 
+TSFTask* TfrmMain::TaskToAddTo(const char* noSelectionMessage) {
+    const TreeNodeData* node = SelectedNode();
+    if (node == nullptr) {
+        Message(noSelectionMessage);
+        return nullptr;
+    }
+    return node->IsProject ? nullptr : FindTask(*node);
+}
+
 void TfrmMain::Message(const char* text) { CurrentDialogs().ShowMessage(this, QString::fromLatin1(text)); }
 
 void TfrmMain::actNewProjectExecute() {
@@ -87,10 +96,7 @@ void TfrmMain::actAddTaskExecute() {
 
 void TfrmMain::actAddFolderExecute() {
     Guarded([this] {
-        const TreeNodeData* node = SelectedNode();
-        if (node == nullptr) return Message("You should select a task before adding a folder.");
-        if (node->IsProject) return;
-        TSFTask* task = FindTask(*node);
+        TSFTask* task = TaskToAddTo("You should select a task before adding a folder.");
         if (task == nullptr) return;
         const std::string taskId = task->ID;
         const QString folder = CurrentDialogs().BrowseForFolder(this, QStringLiteral("Select Folder"));
@@ -103,10 +109,7 @@ void TfrmMain::actAddFolderExecute() {
 
 void TfrmMain::actAddFileExecute() {
     Guarded([this] {
-        const TreeNodeData* node = SelectedNode();
-        if (node == nullptr) return Message("You should select a task before adding a file.");
-        if (node->IsProject) return;
-        TSFTask* task = FindTask(*node);
+        TSFTask* task = TaskToAddTo("You should select a task before adding a file.");
         if (task == nullptr) return;
         const std::string taskId = task->ID;
         const QString file = CurrentDialogs().OpenFileName(this, QString());

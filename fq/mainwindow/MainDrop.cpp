@@ -5,9 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "Dialogs.h"
 #include "FolderRecord.h"
-#include "ProjectTreeModel.h"
 #include "uMain.h"
 
 namespace fq {
@@ -38,10 +36,7 @@ void TfrmMain::dropEvent(QDropEvent* event) {
 
 // The selection is looked at anew for each path, as for "Add File".
 void TfrmMain::AddDroppedPath(const QString& path) {
-    const TreeNodeData* node = SelectedNode();
-    if (node == nullptr) return Message("You should select a task before adding a file.");
-    if (node->IsProject) return;
-    TSFTask* task = FindTask(*node);
+    TSFTask* task = TaskToAddTo("You should select a task before adding a file.");
     if (task == nullptr) return;
     const std::string taskId = task->ID;
     task->AddItem(path.toStdString(), FileCaption(path.toStdString()));

@@ -98,6 +98,10 @@ private:
     const struct TreeNodeData* SelectedNode() const;
     TSFProject* FindProject(const struct TreeNodeData& node);
     TSFTask* FindTask(const struct TreeNodeData& node);
+    // The selected task for adding to it. Without a selection the message
+    // is shown; a project node, or a node the plan no longer holds, gives
+    // nothing.
+    TSFTask* TaskToAddTo(const char* noSelectionMessage);
     void Message(const char* text);
     // The task dialog for the task; on OK the task is stored and saved, the
     // file manager's icons refreshed and the tree and list refilled.

@@ -1,13 +1,13 @@
 // PIDLs go back to the shell's allocator, and only PIDLs that it made.
 #include <gtest/gtest.h>
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "ShellNamespace_win.h"
 #include "TempFolder.h"
 
 namespace {
 
-using fq::extshell::ComRef;
+using platform::win::ComRef;
 using fq::extshell::FreePidl;
 
 TEST(FreePidl, NoPidlIsNothingToFree) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "ShellLocations.h"
 #include "ShellNamespace_win.h"
 #include "TempFolder.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using fq::extshell::ComRef;
+using platform::win::ComRef;
 using fq::extshell::FreePidl;
 using fq::extshell::GetItemPidl;
 using fq::extshell::GetItemPidlFromDrives;

@@ -1,12 +1,12 @@
 #include "ShellLocations.h"
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "widetext_win.h"
 
 namespace fq::test {
 namespace {
 
-using extshell::ComRef;
+using platform::win::ComRef;
 
 // The folder's own absolute PIDL, freed with CoTaskMemFree.
 LPITEMIDLIST LocationOf(IShellFolder* folder) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "MenuDriver.h"
 #include "MenuFolder.h"
 #include "OwnerWindow.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-using fq::extshell::ComRef;
+using platform::win::ComRef;
 using fq::extshell::FreePidl;
 using fq::extshell::ShowShellContextMenu;
 using fq::test::MenuDriver;

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "ComPtr_win.h"
+#include "comref_win.h"
 #include "HandlerFixture_win.h"
 #include "ShellLibraryServer_win.h"
 
@@ -51,9 +51,9 @@ TEST_F(ClassObject, TheFactoryGivesOnlyItsOwnInterfaces) {
 }
 
 TEST_F(ClassObject, EveryRequestMakesANewObjectAndAggregationIsRefused) {
-    ComPtr<IClassFactory> factory;
+    platform::win::ComRef<IClassFactory> factory;
     ASSERT_EQ(LinkedServer().GetClassObject(kHandlerClassId, IID_IClassFactory, factory.PutVoid()), S_OK);
-    ComPtr<IContextMenu> first, second;
+    platform::win::ComRef<IContextMenu> first, second;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IContextMenu, first.PutVoid()), S_OK);
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IContextMenu, second.PutVoid()), S_OK);
     EXPECT_NE(first.Get(), second.Get());
@@ -64,11 +64,11 @@ TEST_F(ClassObject, EveryRequestMakesANewObjectAndAggregationIsRefused) {
 }
 
 TEST_F(ClassObject, TheObjectFromComAnswersForBothInterfacesWithOneIdentity) {
-    ComPtr<IContextMenu> menu;
+    platform::win::ComRef<IContextMenu> menu;
     CreateHandler(menu);
-    ComPtr<IShellExtInit> init;
+    platform::win::ComRef<IShellExtInit> init;
     ASSERT_EQ(menu->QueryInterface(IID_IShellExtInit, init.PutVoid()), S_OK);
-    ComPtr<IUnknown> fromMenu, fromInit;
+    platform::win::ComRef<IUnknown> fromMenu, fromInit;
     ASSERT_EQ(menu->QueryInterface(IID_IUnknown, fromMenu.PutVoid()), S_OK);
     ASSERT_EQ(init->QueryInterface(IID_IUnknown, fromInit.PutVoid()), S_OK);
     EXPECT_EQ(fromMenu.Get(), fromInit.Get());
@@ -82,16 +82,16 @@ TEST_F(ClassObject, TheLibraryMayGoOnlyWhenNoObjectFactoryOrLockIsHeld) {
     const auto canUnload = LinkedServer().CanUnloadNow;
     ASSERT_EQ(canUnload(), S_OK);
     {
-        ComPtr<IContextMenu> menu;
+        platform::win::ComRef<IContextMenu> menu;
         CreateHandler(menu);
         EXPECT_EQ(canUnload(), S_FALSE) << "an object lives";
     }
     EXPECT_EQ(canUnload(), S_OK);
 
-    ComPtr<IClassFactory> factory;
+    platform::win::ComRef<IClassFactory> factory;
     ASSERT_EQ(LinkedServer().GetClassObject(kHandlerClassId, IID_IClassFactory, factory.PutVoid()), S_OK);
     EXPECT_EQ(canUnload(), S_FALSE) << "a client holds the factory";
-    ComPtr<IUnknown> object;
+    platform::win::ComRef<IUnknown> object;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, object.PutVoid()), S_OK);
     ASSERT_EQ(factory->LockServer(TRUE), S_OK);
     factory.Reset();
@@ -105,7 +105,7 @@ TEST_F(ClassObject, TheLibraryMayGoOnlyWhenNoObjectFactoryOrLockIsHeld) {
 }
 
 TEST_F(ClassObject, AnUnlockTooManyDoesNotHideTheNextLock) {
-    ComPtr<IClassFactory> factory;
+    platform::win::ComRef<IClassFactory> factory;
     ASSERT_EQ(LinkedServer().GetClassObject(kHandlerClassId, IID_IClassFactory, factory.PutVoid()), S_OK);
     factory->LockServer(FALSE);
     factory->LockServer(TRUE);

@@ -22,14 +22,14 @@ void HandlerTest::TearDown() {
     if (comStarted_) CoUninitialize();
 }
 
-void HandlerTest::CreateHandler(ComPtr<IContextMenu>& handler) {
+void HandlerTest::CreateHandler(platform::win::ComRef<IContextMenu>& handler) {
     const HRESULT created =
         CoCreateInstance(kHandlerClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IContextMenu, handler.PutVoid());
     if (FAILED(created) || !handler) throw std::runtime_error("COM made no handler: " + std::to_string(created));
 }
 
 HRESULT HandlerTest::InitializeWith(IContextMenu* handler, const std::vector<std::string>& paths) {
-    ComPtr<IShellExtInit> init;
+    platform::win::ComRef<IShellExtInit> init;
     if (FAILED(handler->QueryInterface(IID_IShellExtInit, init.PutVoid()))) throw std::runtime_error("no IShellExtInit");
     std::vector<std::wstring> widePaths;
     for (const std::string& path : paths) widePaths.push_back(Wide(path));

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ComPtr_win.h"
+#include "comref_win.h"
 #include "TempFolder.h"
 
 namespace fq::test {
@@ -20,7 +20,7 @@ protected:
     void TearDown() override;
 
     // A new handler object; throws when COM gives none.
-    static void CreateHandler(ComPtr<IContextMenu>& handler);
+    static void CreateHandler(platform::win::ComRef<IContextMenu>& handler);
     // Initialize with a CF_HDROP list of paths (UTF-8).
     static HRESULT InitializeWith(IContextMenu* handler, const std::vector<std::string>& paths);
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ComPtr_win.h"
+#include "comref_win.h"
 #include "DropFilesData_win.h"
 #include "Fennquill.h"
 #include "HandlerFixture_win.h"
@@ -62,9 +62,9 @@ const SelectionCase kSelections[] = {
 TEST_F(Selection, OnlyOneMarkedFolderIsAcceptedAndTheMediumIsAlwaysReleased) {
     for (const SelectionCase& c : kSelections) {
         SCOPED_TRACE(c.what);
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         CreateHandler(handler);
-        ComPtr<IShellExtInit> init;
+        platform::win::ComRef<IShellExtInit> init;
         ASSERT_EQ(handler->QueryInterface(IID_IShellExtInit, init.PutVoid()), S_OK);
         std::vector<std::wstring> paths;
         for (const std::string& path : Paths(c.names)) paths.push_back(Wide(path));
@@ -77,9 +77,9 @@ TEST_F(Selection, OnlyOneMarkedFolderIsAcceptedAndTheMediumIsAlwaysReleased) {
 }
 
 TEST_F(Selection, WithoutADataObjectItFails) {
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     CreateHandler(handler);
-    ComPtr<IShellExtInit> init;
+    platform::win::ComRef<IShellExtInit> init;
     ASSERT_EQ(handler->QueryInterface(IID_IShellExtInit, init.PutVoid()), S_OK);
     EXPECT_EQ(init->Initialize(nullptr, nullptr, nullptr), E_FAIL);
 }
@@ -87,9 +87,9 @@ TEST_F(Selection, WithoutADataObjectItFails) {
 TEST_F(Selection, TheDataObjectsOwnFailureIsPassedOn) {
     for (const HRESULT failure : {DV_E_FORMATETC, E_OUTOFMEMORY}) {
         SCOPED_TRACE(failure);
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         CreateHandler(handler);
-        ComPtr<IShellExtInit> init;
+        platform::win::ComRef<IShellExtInit> init;
         ASSERT_EQ(handler->QueryInterface(IID_IShellExtInit, init.PutVoid()), S_OK);
         auto* data = new DropFilesData({Wide(folders_ / "marked")});
         data->FailWith(failure);
@@ -101,8 +101,8 @@ TEST_F(Selection, TheDataObjectsOwnFailureIsPassedOn) {
 
 // The shell's own data object for items of one folder, as the file manager
 // makes it for a selection.
-void ShellDataObject(const std::string& parent, const std::vector<std::string>& names, ComPtr<IDataObject>& data) {
-    ComPtr<IShellFolder> desktop, folder;
+void ShellDataObject(const std::string& parent, const std::vector<std::string>& names, platform::win::ComRef<IDataObject>& data) {
+    platform::win::ComRef<IShellFolder> desktop, folder;
     ASSERT_EQ(SHGetDesktopFolder(desktop.Put()), S_OK);
     PIDLIST_RELATIVE parentItem = nullptr;
     std::wstring parentName = Wide(parent);
@@ -134,12 +134,12 @@ TEST_F(Selection, TheShellsOwnDataObjectIsReadAsWell) {
     folders_.WriteFile("notes.txt", "notes");
     for (const SelectionCase& c : cases) {
         SCOPED_TRACE(c.what);
-        ComPtr<IDataObject> data;
+        platform::win::ComRef<IDataObject> data;
         ShellDataObject(Utf8FromPath(folders_.Path()), c.names, data);
         ASSERT_TRUE(data);
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         CreateHandler(handler);
-        ComPtr<IShellExtInit> init;
+        platform::win::ComRef<IShellExtInit> init;
         ASSERT_EQ(handler->QueryInterface(IID_IShellExtInit, init.PutVoid()), S_OK);
         EXPECT_EQ(init->Initialize(nullptr, data.Get(), nullptr), c.expected);
     }

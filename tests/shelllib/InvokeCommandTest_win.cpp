@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ChildProcesses_win.h"
-#include "ComPtr_win.h"
+#include "comref_win.h"
 #include "Fennquill.h"
 #include "HandlerFixture_win.h"
 #include "RecorderRun_win.h"
@@ -52,7 +52,7 @@ protected:
     }
 
     // A handler initialized with one folder it accepts.
-    void HandlerFor(const std::string& folder, ComPtr<IContextMenu>& handler) const {
+    void HandlerFor(const std::string& folder, platform::win::ComRef<IContextMenu>& handler) const {
         CreateHandler(handler);
         ASSERT_EQ(InitializeWith(handler.Get(), {folder}), S_OK);
     }
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(Invocation, OffsetZeroStartsTheRegisteredProgramWithTheTaskAsItsOnlyArgument) {
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     HandlerFor(MarkedFolder("marked", kTask), handler);
     const Outcome outcome = Invoke(handler.Get(), Offset(0));
     EXPECT_EQ(outcome.result, S_OK);
@@ -108,7 +108,7 @@ TEST_F(Invocation, ACraftedTaskArrivesAsExactlyOneArgumentOrStartsNothing) {
         SCOPED_TRACE(c.taskId);
         const std::string folder = MarkedFolder("crafted " + std::to_string(++n), c.taskId);
         ASSERT_EQ(fennquill::MarkedTaskId(folder), c.taskId) << "the marker does not hold the crafted text";
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         HandlerFor(folder, handler);
         const Outcome outcome = Invoke(handler.Get(), Offset(0));
         EXPECT_EQ(outcome.result, S_OK);
@@ -132,7 +132,7 @@ TEST_F(Invocation, AVerbThatIsNotTheHandlersFailsAndStartsNothing) {
         // A string's address whose low 32 bits are zero is still no offset.
         {"an address above 4 GiB", reinterpret_cast<LPCSTR>(static_cast<UINT_PTR>(1) << 32)},
     };
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     HandlerFor(MarkedFolder("marked", kTask), handler);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +161,7 @@ TEST_F(Invocation, AMarkerChangedAfterInitializeIsReadAgain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string folder = MarkedFolder("changed " + std::to_string(++n), kTask);
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         HandlerFor(folder, handler);
         c.change(folder);
         const Outcome outcome = Invoke(handler.Get(), Offset(0));
@@ -171,7 +171,7 @@ TEST_F(Invocation, AMarkerChangedAfterInitializeIsReadAgain) {
 }
 
 TEST_F(Invocation, WithoutARegisteredProgramNothingStartsAndThatIsSuccess) {
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     HandlerFor(MarkedFolder("marked", kTask), handler);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Fennquill\\OS Data", 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
@@ -185,11 +185,11 @@ TEST_F(Invocation, WithoutARegisteredProgramNothingStartsAndThatIsSuccess) {
 TEST_F(Invocation, WithoutAnAcceptedSelectionThereIsNoFolder) {
     const std::string marked = MarkedFolder("marked", kTask);
     const std::string unmarked = folders_.MakeFolder("unmarked");
-    ComPtr<IContextMenu> fresh;
+    platform::win::ComRef<IContextMenu> fresh;
     CreateHandler(fresh);
     EXPECT_EQ(Invoke(fresh.Get(), Offset(0)).result, E_INVALIDARG);
 
-    ComPtr<IContextMenu> refusedLater;
+    platform::win::ComRef<IContextMenu> refusedLater;
     HandlerFor(marked, refusedLater);
     ASSERT_EQ(InitializeWith(refusedLater.Get(), {unmarked}), E_FAIL);
     const Outcome outcome = Invoke(refusedLater.Get(), Offset(0));

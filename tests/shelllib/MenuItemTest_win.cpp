@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ComPtr_win.h"
+#include "comref_win.h"
 #include "HandlerFixture_win.h"
 
 namespace fq::test {
@@ -51,7 +51,7 @@ TEST_F(MenuItem, TaskPropertiesIsInsertedWhereAskedWithTheFirstIdentifier) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ComPtr<IContextMenu> handler;
+        platform::win::ComRef<IContextMenu> handler;
         CreateHandler(handler);
         const HostMenu menu;
         EXPECT_EQ(handler->QueryContextMenu(menu.Get(), c.position, c.first, c.last, c.flags),
@@ -64,7 +64,7 @@ TEST_F(MenuItem, TaskPropertiesIsInsertedWhereAskedWithTheFirstIdentifier) {
 }
 
 TEST_F(MenuItem, AMenuThatTakesNoItemUsesNoIdentifier) {
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     CreateHandler(handler);
     const HMENU gone = CreatePopupMenu();
     DestroyMenu(gone);
@@ -93,7 +93,7 @@ TEST_F(MenuItem, OnlyTheAnsiHelpTextOfItsOwnItemIsGiven) {
         {"validation", 0, GCS_VALIDATEA, 64, E_INVALIDARG, untouched},
         {"help text of another offset", 1, GCS_HELPTEXTA, 64, E_INVALIDARG, untouched},
     };
-    ComPtr<IContextMenu> handler;
+    platform::win::ComRef<IContextMenu> handler;
     CreateHandler(handler);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

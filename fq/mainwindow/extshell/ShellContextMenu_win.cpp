@@ -1,10 +1,12 @@
 #include <memory>
 #include <type_traits>
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "ShellNamespace_win.h"
 
 namespace fq::extshell {
+
+using platform::win::ComRef;
 namespace {
 
 // The command identifiers the shell may give its entries; 0 is "none".

@@ -2,10 +2,12 @@
 
 #include <optional>
 
-#include "ComRef_win.h"
+#include "comref_win.h"
 #include "widetext_win.h"
 
 namespace fq::extshell {
+
+using platform::win::ComRef;
 namespace {
 
 // A path as the shell parses it: UTF-16 that fits a MAX_PATH buffer with its

@@ -2,26 +2,34 @@
 // Holds one reference to a COM interface and releases it when it goes.
 #include <unknwn.h>
 
-namespace fq::test {
+namespace platform::win {
 
 template <class Interface>
-class ComPtr {
+class ComRef {
 public:
-    ComPtr() = default;
-    ~ComPtr() { Reset(); }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
+    ComRef() = default;
+    ~ComRef() { Reset(); }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
 
     Interface* Get() const { return interface_; }
     Interface* operator->() const { return interface_; }
     explicit operator bool() const { return interface_ != nullptr; }
 
-    // For a call that hands out a new reference.
+    // For a call that hands out a new reference: releases the one held and
+    // gives the place to put the new one.
     Interface** Put() {
         Reset();
         return &interface_;
     }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+
+    // Gives the reference to the caller, who then releases it.
+    Interface* Detach() {
+        Interface* held = interface_;
+        interface_ = nullptr;
+        return held;
+    }
 
     void Reset() {
         if (interface_ != nullptr) interface_->Release();
@@ -32,4 +40,4 @@ private:
     Interface* interface_ = nullptr;
 };
 
-}  // namespace fq::test
+}  // namespace platform::win
